@@ -1,0 +1,32 @@
+#include "split_script_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+PageNumberText::PageNumberText(std::int32_t page, std::size_t min_digits) {
+  std::array<char, 11> digits{};
+  const auto [end, error] = std::to_chars(digits.begin(), digits.end(), page);
+  static_cast<void>(error);  // eleven characters hold any 32-bit value
+  const auto digit_count = static_cast<std::size_t>(end - digits.begin());
+  const std::size_t width = std::min(min_digits, characters_.size());
+  const std::size_t fill = width > digit_count ? width - digit_count : 0;
+  std::fill_n(characters_.begin(), fill, '0');
+  std::copy(digits.begin(), end, characters_.begin() + static_cast<std::ptrdiff_t>(fill));
+  length_ = fill + digit_count;
+}
+
+PageNumberText format_page_number(std::int32_t page) { return PageNumberText(page, 4); }
+
+void open_split_script(TextWriter& script) { script.create_or_empty(kSplitScriptFileName); }
+
+void write_page_entry(TextWriter& script, std::int32_t page) {
+  script.write("select ");
+  script.write(PageNumberText(page).view());
+  script.write("\n");
+  script.flush();
+
+  script.write("save-page-with  output/");
+  script.write(format_page_number(page).view());
+  script.write(".djvu\n");
+  script.flush();
+}
