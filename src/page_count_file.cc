@@ -1,5 +1,6 @@
 #include "page_count_file.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -16,17 +17,13 @@ int digit_value(char c, int base) {
   return value < base ? value : -1;
 }
 
+// Fifteen characters hold at most 13 hexadecimal digits (52 bits) or 15
+// decimal ones (under 2^50), so the value cannot overflow 64 bits.
 constexpr int kMaxNumberLength = 15;
 
-// Fifteen characters keep any value far inside 64 bits: at most 13 hex digits.
-static_assert(std::int64_t{1} << 52 < std::numeric_limits<std::int64_t>::max() / 16);
-
 std::int32_t clamp_to_32_bits(std::int64_t value) {
-  constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
-  if (value < kLowest) return std::numeric_limits<std::int32_t>::min();
-  if (value > kHighest) return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
