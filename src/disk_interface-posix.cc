@@ -1,10 +1,10 @@
 // POSIX calls behind DiskInterface.
 
-#include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "disk_interface.h"
 

@@ -1,8 +1,6 @@
 #include "text_reader.h"
 
-void TextReader::open_or_create(const char* name) {
-  file_ = disk_.open_or_create_for_reading(name);
-}
+void TextReader::open_or_create(const char* name) { file_ = disk_.open_or_create_for_reading(name); }
 
 std::optional<char> TextReader::peek() {
   if (text_begin_ == text_end_) refill();

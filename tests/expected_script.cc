@@ -7,8 +7,8 @@ std::string expected_script(std::int32_t page_count) {
   std::string script;
   char entry[96];
   for (std::int32_t page = 1; page <= page_count; ++page) {
-    const int length = std::snprintf(entry, sizeof entry,
-                                     "select %d\r\nsave-page-with  output/%04d.djvu\r\n", page, page);
+    const int length =
+        std::snprintf(entry, sizeof entry, "select %d\r\nsave-page-with  output/%04d.djvu\r\n", page, page);
     script.append(entry, static_cast<std::size_t>(length));
   }
   return script;

@@ -1,10 +1,10 @@
 #ifndef DJVU_SPLIT_SCRIPT_TESTS_EXPECTED_SCRIPT_H_
 #define DJVU_SPLIT_SCRIPT_TESTS_EXPECTED_SCRIPT_H_
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
-
-#include <gtest/gtest.h>
 
 // The split script for a page count, built independently of the tool with
 // printf-style formatting, CR LF line ends included.

@@ -1,12 +1,12 @@
 #include "generator.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "expected_script.h"
 #include "virtual_file_system.h"
@@ -25,6 +25,7 @@ TEST(ForEachPage, VisitsEveryPageOnceUpToTheLargest32BitValue) {
     std::int32_t last;
     std::vector<std::int32_t> pages;
   } cases[] = {
+      // clang-format off
       {1, 3, {1, 2, 3}},
       {1, 1, {1}},
       {1, 0, {}},
@@ -32,6 +33,7 @@ TEST(ForEachPage, VisitsEveryPageOnceUpToTheLargest32BitValue) {
       {1, kMin, {}},
       {kMax - 2, kMax, {kMax - 2, kMax - 1, kMax}},
       {kMax, kMax, {kMax}},
+      // clang-format on
   };
   for (const auto& test : cases) {
     std::vector<std::int32_t> pages;
@@ -67,20 +69,9 @@ TEST(RunGenerator, CreatesAMissingCountFileAndDeletesItAgain) {
   EXPECT_EQ(disk.files["script.txt"].contents, "");
 }
 
-Fault refuse_operation(const VirtualFileSystem::Call& call, Operation operation) {
-  return call.operation == operation ? Fault::refuse() : Fault::none();
-}
-
-// A fault policy that treats the n-th write (counting from 1) as `fault_for_write` says.
-std::function<Fault(const VirtualFileSystem::Call&)> on_writes(std::function<Fault(int)> fault_for_write) {
-  return [fault_for_write, writes = 0](const VirtualFileSystem::Call& call) mutable {
-    return call.operation == Operation::kWrite ? fault_for_write(++writes) : Fault::none();
-  };
-}
-
 struct RunFailureCase {
   const char* what;
-  std::function<Fault(const VirtualFileSystem::Call&)> fault_for;
+  VirtualFileSystem::FaultPolicy fault_for;
   std::optional<std::string> script;  // nothing: "script.txt" keeps its earlier text
   bool count_file_remains;
   int script_writes;
@@ -90,25 +81,28 @@ struct RunFailureCase {
 TEST(RunGenerator, GoesOnThroughEveryFailureAndEndsWithStatusZero) {
   const std::string first_line = "select 1\r\n";
   const RunFailureCase cases[] = {
-      {"open of n.txt refused", [](const auto& c) { return refuse_operation(c, Operation::kOpen); }, "", false,
+      {"open of n.txt refused", VirtualFileSystem::refuse_every(Operation::kOpen), "", false, 0},
+      {"read error before the number", VirtualFileSystem::refuse_every(Operation::kRead), "", false, 0},
+      {"every close refused", VirtualFileSystem::refuse_every(Operation::kClose), expected_script(3), false,
+       6},
+      {"deletion refused", VirtualFileSystem::refuse_every(Operation::kRemove), expected_script(3), true, 6},
+      {"script cannot be created", VirtualFileSystem::refuse_every(Operation::kCreate), std::nullopt, false,
        0},
-      {"read error before the number", [](const auto& c) { return refuse_operation(c, Operation::kRead); }, "",
-       false, 0},
-      {"every close refused", [](const auto& c) { return refuse_operation(c, Operation::kClose); },
-       expected_script(3), false, 6},
-      {"deletion refused", [](const auto& c) { return refuse_operation(c, Operation::kRemove); },
-       expected_script(3), true, 6},
-      {"script cannot be created", [](const auto& c) { return refuse_operation(c, Operation::kCreate); },
-       std::nullopt, false, 0},
       // Six flushes and the close offer the held line every time.
-      {"every write refused", on_writes([](int) { return Fault::refuse(); }), "", false, 7},
-      {"writes refused from the second on", on_writes([](int n) { return n == 1 ? Fault::none() : Fault::refuse(); }),
+      {"every write refused",
+       VirtualFileSystem::on_each(Operation::kWrite, [](int) { return Fault::refuse(); }), "", false, 7},
+      {"writes refused from the second on",
+       VirtualFileSystem::on_each(Operation::kWrite,
+                                  [](int n) { return n == 1 ? Fault::none() : Fault::refuse(); }),
        first_line, false, 7},
       // The rest of the line goes out at the next flush; the lines after it are gone.
-      {"first write cut short", on_writes([](int n) { return n == 1 ? Fault::cut_short(4) : Fault::none(); }),
+      {"first write cut short",
+       VirtualFileSystem::on_each(Operation::kWrite,
+                                  [](int n) { return n == 1 ? Fault::cut_short(4) : Fault::none(); }),
        first_line, false, 2},
       {"disk full in the second entry",
-       on_writes([](int n) { return n < 3 ? Fault::none() : Fault::cut_short(n == 3 ? 5 : 0); }),
+       VirtualFileSystem::on_each(
+           Operation::kWrite, [](int n) { return n < 3 ? Fault::none() : Fault::cut_short(n == 3 ? 5 : 0); }),
        expected_script(1) + "selec", false, 7},
   };
   for (const RunFailureCase& test : cases) {

@@ -1,10 +1,10 @@
 #include "page_count_file.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "virtual_file_system.h"
 
@@ -52,14 +52,14 @@ const CountCase kCountCases[] = {
     {"-", 0},
     {"+-5", 0},
     {"- 5", 0},
-    {"\xEF\xBB\xBF" "42", 0},
+    {"\xEF\xBB\xBF"s + "42", 0},
     {"\0\0"s, 0},
     {"", std::nullopt},
     {" \r\n\t \n", std::nullopt},
-    {"\x1A" "42", std::nullopt},
-    {"  \x1A" "42", std::nullopt},
-    {"4\x1A" "2", 4},
-    {"\r\x1A" "5", std::nullopt},
+    {"\x1A"s + "42", std::nullopt},
+    {"  \x1A"s + "42", std::nullopt},
+    {"4\x1A"s + "2", 4},
+    {"\r\x1A"s + "5", std::nullopt},
     {"2147483647", kMax},
     {"2147483648", kMax},
     {"-2147483648", kMin},
@@ -80,11 +80,12 @@ const CountCase kCountCases[] = {
 TEST(ReadPageCount, TakesTheFirstNumberByItsPrefixAndClampsIt) {
   for (const std::size_t read_size : {std::size_t{512}, std::size_t{1}}) {
     for (const CountCase& test : kCountCases) {
-      SCOPED_TRACE(testing::Message() << "content \"" << testing::PrintToString(test.content)
-                                      << "\", reads of " << read_size);
+      SCOPED_TRACE(testing::Message()
+                   << "content \"" << testing::PrintToString(test.content) << "\", reads of " << read_size);
       VirtualFileSystem disk;
       disk.add_file(kPageCountFileName, test.content);
-      disk.fault_for = [read_size](const VirtualFileSystem::Call&) { return Fault::cut_short(read_size); };
+      disk.fault_for = VirtualFileSystem::on_each(Operation::kRead,
+                                                  [read_size](int) { return Fault::cut_short(read_size); });
       TextReader stream(disk);
       std::int32_t page_count = kEarlierValue;
 
@@ -113,28 +114,20 @@ TEST(ReadPageCount, CreatesAMissingFileEmptyAndStoresNoCount) {
 struct FailureCase {
   const char* what;
   std::string content;
-  std::function<Fault(const VirtualFileSystem::Call&)> fault_for;
+  VirtualFileSystem::FaultPolicy fault_for;
   std::optional<std::int32_t> count;
 };
 
-Fault refuse_operation(const VirtualFileSystem::Call& call, Operation operation) {
-  return call.operation == operation ? Fault::refuse() : Fault::none();
-}
-
 TEST(ReadPageCount, TreatsRefusalsAndReadErrorsAsTheEndOfTheText) {
   const FailureCase cases[] = {
-      {"open refused", "42", [](const auto& call) { return refuse_operation(call, Operation::kOpen); },
+      {"open refused", "42", VirtualFileSystem::refuse_every(Operation::kOpen), std::nullopt},
+      {"read error before the number", "  42", VirtualFileSystem::refuse_every(Operation::kRead),
        std::nullopt},
-      {"read error before the number", "  42",
-       [](const auto& call) { return refuse_operation(call, Operation::kRead); }, std::nullopt},
       {"read error inside the number", "1234",
-       [reads = 0](const VirtualFileSystem::Call& call) mutable {
-         if (call.operation != Operation::kRead) return Fault::none();
-         return ++reads == 1 ? Fault::cut_short(2) : Fault::refuse();
-       },
+       VirtualFileSystem::on_each(Operation::kRead,
+                                  [](int n) { return n == 1 ? Fault::cut_short(2) : Fault::refuse(); }),
        12},
-      {"close refused", "42", [](const auto& call) { return refuse_operation(call, Operation::kClose); },
-       42},
+      {"close refused", "42", VirtualFileSystem::refuse_every(Operation::kClose), 42},
   };
   for (const FailureCase& test : cases) {
     SCOPED_TRACE(test.what);
@@ -176,7 +169,7 @@ TEST(DeletePageCountFile, RemovesTheFileUnlessThePlatformRefuses) {
       {"deletion refused",
        [](VirtualFileSystem& disk) {
          disk.add_file(kPageCountFileName, "5");
-         disk.fault_for = [](const auto& call) { return refuse_operation(call, Operation::kRemove); };
+         disk.fault_for = VirtualFileSystem::refuse_every(Operation::kRemove);
        },
        true},
       {"no such file", [](VirtualFileSystem&) {}, false},

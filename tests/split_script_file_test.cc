@@ -1,9 +1,9 @@
 #include "split_script_file.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "virtual_file_system.h"
 
@@ -13,8 +13,8 @@ using Strings = std::vector<std::string>;
 
 TEST(FormatPageNumber, FillsFourDigitsWithZerosAndWidensForLargerNumbers) {
   const std::pair<std::int32_t, std::string> cases[] = {
-      {1, "0001"},     {9, "0009"},   {10, "0010"},   {99, "0099"},         {100, "0100"},
-      {999, "0999"},   {1000, "1000"}, {9999, "9999"}, {10000, "10000"}, {2147483647, "2147483647"},
+      {1, "0001"},   {9, "0009"},    {10, "0010"},   {99, "0099"},     {100, "0100"},
+      {999, "0999"}, {1000, "1000"}, {9999, "9999"}, {10000, "10000"}, {2147483647, "2147483647"},
   };
   for (const auto& [page, field] : cases) {
     EXPECT_EQ(format_page_number(page).view(), field) << "page " << page;

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "text_reader.h"
 #include "text_writer.h"
@@ -21,10 +21,6 @@ std::string read_all(TextReader& reader) {
     reader.advance();
   }
   return text;
-}
-
-Fault cut_reads(const VirtualFileSystem::Call& call, std::size_t size) {
-  return call.operation == Operation::kRead ? Fault::cut_short(size) : Fault::none();
 }
 
 TEST(TextReader, ReadsCarriageReturnLineFeedAsLineFeedAndStopsAt1A) {
@@ -48,7 +44,8 @@ TEST(TextReader, ReadsCarriageReturnLineFeedAsLineFeedAndStopsAt1A) {
       SCOPED_TRACE(testing::Message() << testing::PrintToString(test.bytes) << ", reads of " << read_size);
       VirtualFileSystem disk;
       disk.add_file("f", test.bytes);
-      disk.fault_for = [read_size](const auto& call) { return cut_reads(call, read_size); };
+      disk.fault_for = VirtualFileSystem::on_each(Operation::kRead,
+                                                  [read_size](int) { return Fault::cut_short(read_size); });
       TextReader reader(disk);
       reader.open_or_create("f");
 
@@ -60,10 +57,8 @@ TEST(TextReader, ReadsCarriageReturnLineFeedAsLineFeedAndStopsAt1A) {
 TEST(TextReader, EndsTheTextAtAReadErrorAndReadsNoFurther) {
   VirtualFileSystem disk;
   disk.add_file("f", "abcdef");
-  disk.fault_for = [reads = 0](const VirtualFileSystem::Call& call) mutable {
-    if (call.operation != Operation::kRead) return Fault::none();
-    return ++reads == 1 ? Fault::cut_short(2) : Fault::refuse();
-  };
+  disk.fault_for = VirtualFileSystem::on_each(
+      Operation::kRead, [](int n) { return n == 1 ? Fault::cut_short(2) : Fault::refuse(); });
   TextReader reader(disk);
   reader.open_or_create("f");
 
@@ -133,24 +128,35 @@ struct WriteFailureCase {
 TEST(TextWriter, KeepsWhatTheFileDidNotTakeAndOffersItAgainAtEveryFlushAndTheClose) {
   const WriteFailureCase cases[] = {
       {"no failure", [](int) { return Fault::none(); }, "hello\r\nworld\r\n", {"hello\r\n", "world\r\n"}},
-      {"first write short", [](int n) { return n == 1 ? Fault::cut_short(3) : Fault::none(); },
-       "hello\r\n", {"hello\r\n", "lo\r\n"}},
-      {"first write refused", [](int n) { return n == 1 ? Fault::refuse() : Fault::none(); }, "hello\r\n",
+      {"first write short",
+       [](int n) { return n == 1 ? Fault::cut_short(3) : Fault::none(); },
+       "hello\r\n",
+       {"hello\r\n", "lo\r\n"}},
+      {"first write refused",
+       [](int n) { return n == 1 ? Fault::refuse() : Fault::none(); },
+       "hello\r\n",
        {"hello\r\n", "hello\r\n"}},
-      {"every write refused", [](int) { return Fault::refuse(); }, "", {"hello\r\n", "hello\r\n", "hello\r\n"}},
-      {"short, then refused", [](int n) { return n == 1 ? Fault::cut_short(2) : Fault::refuse(); }, "he",
+      {"every write refused",
+       [](int) { return Fault::refuse(); },
+       "",
+       {"hello\r\n", "hello\r\n", "hello\r\n"}},
+      {"short, then refused",
+       [](int n) { return n == 1 ? Fault::cut_short(2) : Fault::refuse(); },
+       "he",
        {"hello\r\n", "llo\r\n", "llo\r\n"}},
-      {"short twice", [](int n) { return n <= 2 ? Fault::cut_short(2) : Fault::none(); }, "hello\r\n",
+      {"short twice",
+       [](int n) { return n <= 2 ? Fault::cut_short(2) : Fault::none(); },
+       "hello\r\n",
        {"hello\r\n", "llo\r\n", "o\r\n"}},
-      {"second write short", [](int n) { return n == 2 ? Fault::cut_short(1) : Fault::none(); },
-       "hello\r\nworld\r\n", {"hello\r\n", "world\r\n", "orld\r\n"}},
+      {"second write short",
+       [](int n) { return n == 2 ? Fault::cut_short(1) : Fault::none(); },
+       "hello\r\nworld\r\n",
+       {"hello\r\n", "world\r\n", "orld\r\n"}},
   };
   for (const WriteFailureCase& test : cases) {
     SCOPED_TRACE(test.what);
     VirtualFileSystem disk;
-    disk.fault_for = [&test, writes = 0](const VirtualFileSystem::Call& call) mutable {
-      return call.operation == Operation::kWrite ? test.fault_for_write(++writes) : Fault::none();
-    };
+    disk.fault_for = VirtualFileSystem::on_each(Operation::kWrite, test.fault_for_write);
     {
       TextWriter writer(disk);
       writer.create_or_empty("f");

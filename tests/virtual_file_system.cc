@@ -1,19 +1,25 @@
 #include "virtual_file_system.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
 const char* operation_name(VirtualFileSystem::Operation operation) {
   switch (operation) {
-    case VirtualFileSystem::Operation::kOpen: return "open";
-    case VirtualFileSystem::Operation::kCreate: return "create";
-    case VirtualFileSystem::Operation::kRead: return "read";
-    case VirtualFileSystem::Operation::kWrite: return "write";
-    case VirtualFileSystem::Operation::kClose: return "close";
-    case VirtualFileSystem::Operation::kRemove: return "remove";
+    case VirtualFileSystem::Operation::kOpen:
+      return "open";
+    case VirtualFileSystem::Operation::kCreate:
+      return "create";
+    case VirtualFileSystem::Operation::kRead:
+      return "read";
+    case VirtualFileSystem::Operation::kWrite:
+      return "write";
+    case VirtualFileSystem::Operation::kClose:
+      return "close";
+    case VirtualFileSystem::Operation::kRemove:
+      return "remove";
   }
   return "?";
 }
@@ -24,6 +30,17 @@ std::size_t allowed(const VirtualFileSystem::Fault& fault, std::size_t size) {
 }
 
 }  // namespace
+
+VirtualFileSystem::FaultPolicy VirtualFileSystem::refuse_every(Operation operation) {
+  return on_each(operation, [](int) { return Fault::refuse(); });
+}
+
+VirtualFileSystem::FaultPolicy VirtualFileSystem::on_each(Operation operation,
+                                                          std::function<Fault(int n)> fault_for_nth) {
+  return [operation, fault_for_nth, count = 0](const Call& call) mutable {
+    return call.operation == operation ? fault_for_nth(++count) : Fault::none();
+  };
+}
 
 void VirtualFileSystem::add_file(const std::string& name, std::string contents, bool read_only) {
   files[name] = Entry{std::move(contents), read_only, false};

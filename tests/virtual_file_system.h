@@ -39,10 +39,17 @@ class VirtualFileSystem final : public DiskInterface {
     bool directory = false;
   };
 
+  using FaultPolicy = std::function<Fault(const Call&)>;
+
+  // Refuses every call of the operation.
+  static FaultPolicy refuse_every(Operation operation);
+  // Treats the n-th call of the operation, counting from 1, as fault_for_nth(n) says.
+  static FaultPolicy on_each(Operation operation, std::function<Fault(int n)> fault_for_nth);
+
   std::map<std::string, Entry> files;
   std::vector<Call> calls;
   // Consulted for every call, after it has been recorded.
-  std::function<Fault(const Call&)> fault_for;
+  FaultPolicy fault_for;
 
   void add_file(const std::string& name, std::string contents, bool read_only = false);
   void add_directory(const std::string& name);
@@ -67,8 +74,7 @@ class VirtualFileSystem final : public DiskInterface {
     std::size_t position = 0;
   };
 
-  Fault record(Operation operation, const std::string& name, std::size_t size,
-               std::string offered = {});
+  Fault record(Operation operation, const std::string& name, std::size_t size, std::string offered = {});
   OpenFile* find(FileHandle file);
   FileHandle open_handle(const std::string& name, bool writable);
 

@@ -1,13 +1,13 @@
 // The whole run on the host's file system, in a scratch directory.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "expected_script.h"
 #include "generator.h"
@@ -60,8 +60,8 @@ TEST_F(WholeRun, WritesOnePageEntryPerPageAndDeletesTheCountFile) {
     std::int32_t count;
     std::uintmax_t size;
   } cases[] = {
-      {"0\n", 0, 0},           {"-3\n", -3, 0},           {"1\n", 1, 44},
-      {"10\n", 10, 441},       {"9999\n", 9999, 468846}, {"10000\n", 10000, 468895},
+      {"0\n", 0, 0},     {"-3\n", -3, 0},          {"1\n", 1, 44},
+      {"10\n", 10, 441}, {"9999\n", 9999, 468846}, {"10000\n", 10000, 468895},
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.count_text);
