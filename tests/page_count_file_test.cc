@@ -18,6 +18,15 @@ constexpr std::int32_t kEarlierValue = 424242;  // what "no count" must leave al
 constexpr std::int32_t kMax = 2147483647;
 constexpr std::int32_t kMin = -kMax - 1;
 
+// Runs read_page_count on the disk, starting from kEarlierValue, and returns
+// what the page count holds afterwards.
+std::int32_t read_count(VirtualFileSystem& disk) {
+  TextReader stream(disk);
+  std::int32_t page_count = kEarlierValue;
+  read_page_count(stream, page_count);
+  return page_count;
+}
+
 struct CountCase {
   std::string content;
   std::optional<std::int32_t> count;  // nothing: no count is stored
@@ -86,10 +95,7 @@ TEST(ReadPageCount, TakesTheFirstNumberByItsPrefixAndClampsIt) {
       disk.add_file(kPageCountFileName, test.content);
       disk.fault_for = VirtualFileSystem::on_each(Operation::kRead,
                                                   [read_size](int) { return Fault::cut_short(read_size); });
-      TextReader stream(disk);
-      std::int32_t page_count = kEarlierValue;
-
-      read_page_count(stream, page_count);
+      const std::int32_t page_count = read_count(disk);
 
       EXPECT_EQ(page_count, test.count.value_or(kEarlierValue));
       EXPECT_FALSE(disk.is_open(kPageCountFileName));
@@ -100,10 +106,7 @@ TEST(ReadPageCount, TakesTheFirstNumberByItsPrefixAndClampsIt) {
 
 TEST(ReadPageCount, CreatesAMissingFileEmptyAndStoresNoCount) {
   VirtualFileSystem disk;
-  TextReader stream(disk);
-  std::int32_t page_count = kEarlierValue;
-
-  read_page_count(stream, page_count);
+  const std::int32_t page_count = read_count(disk);
 
   EXPECT_EQ(page_count, kEarlierValue);
   ASSERT_TRUE(disk.exists(kPageCountFileName));
@@ -134,10 +137,7 @@ TEST(ReadPageCount, TreatsRefusalsAndReadErrorsAsTheEndOfTheText) {
     VirtualFileSystem disk;
     disk.add_file(kPageCountFileName, test.content);
     disk.fault_for = test.fault_for;
-    TextReader stream(disk);
-    std::int32_t page_count = kEarlierValue;
-
-    read_page_count(stream, page_count);
+    const std::int32_t page_count = read_count(disk);
 
     EXPECT_EQ(page_count, test.count.value_or(kEarlierValue));
     EXPECT_FALSE(disk.is_open(kPageCountFileName));
@@ -147,10 +147,7 @@ TEST(ReadPageCount, TreatsRefusalsAndReadErrorsAsTheEndOfTheText) {
 TEST(ReadPageCount, StoresNoCountForADirectory) {
   VirtualFileSystem disk;
   disk.add_directory(kPageCountFileName);
-  TextReader stream(disk);
-  std::int32_t page_count = kEarlierValue;
-
-  read_page_count(stream, page_count);
+  const std::int32_t page_count = read_count(disk);
 
   EXPECT_EQ(page_count, kEarlierValue);
   EXPECT_EQ(disk.call_log(), std::vector<std::string>{"open n.txt"});

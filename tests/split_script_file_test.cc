@@ -11,6 +11,13 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+// Opens the split script on the disk, writes the page's entry, and closes it.
+void write_script_with_entry(VirtualFileSystem& disk, std::int32_t page) {
+  TextWriter script(disk);
+  open_split_script(script);
+  write_page_entry(script, page);
+}
+
 TEST(FormatPageNumber, FillsFourDigitsWithZerosAndWidensForLargerNumbers) {
   const std::pair<std::int32_t, std::string> cases[] = {
       {1, "0001"},   {9, "0009"},    {10, "0010"},   {99, "0099"},     {100, "0100"},
@@ -47,11 +54,7 @@ TEST(WritePageEntry, MatchesThePageSevenEntryByteForByte) {
       0x75, 0x74, 0x70, 0x75, 0x74, 0x2F, 0x30, 0x30, 0x30, 0x37, 0x2E, 0x64, 0x6A, 0x76, 0x75, 0x0D, 0x0A,
   };
   VirtualFileSystem disk;
-  {
-    TextWriter script(disk);
-    open_split_script(script);
-    write_page_entry(script, 7);
-  }
+  write_script_with_entry(disk, 7);
   EXPECT_EQ(disk.files[kSplitScriptFileName].contents,
             std::string(reinterpret_cast<const char*>(expected), sizeof expected));
 }
@@ -59,20 +62,12 @@ TEST(WritePageEntry, MatchesThePageSevenEntryByteForByte) {
 TEST(OpenSplitScript, EmptiesAnEarlierScriptButLeavesAReadOnlyOneAlone) {
   VirtualFileSystem disk;
   disk.add_file(kSplitScriptFileName, std::string(5000, 'x'));
-  {
-    TextWriter script(disk);
-    open_split_script(script);
-    write_page_entry(script, 1);
-  }
+  write_script_with_entry(disk, 1);
   EXPECT_EQ(disk.files[kSplitScriptFileName].contents, "select 1\r\nsave-page-with  output/0001.djvu\r\n");
 
   VirtualFileSystem read_only_disk;
   read_only_disk.add_file(kSplitScriptFileName, "old script", true);
-  {
-    TextWriter script(read_only_disk);
-    open_split_script(script);
-    write_page_entry(script, 1);
-  }
+  write_script_with_entry(read_only_disk, 1);
   EXPECT_EQ(read_only_disk.files[kSplitScriptFileName].contents, "old script");
   EXPECT_EQ(read_only_disk.call_log(), Strings{"create script.txt"});
 }

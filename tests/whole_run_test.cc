@@ -100,7 +100,8 @@ TEST_F(WholeRun, GivesANewScriptOrdinaryAttributes) {
   const fs::perms perms = fs::status("script.txt").permissions();
   EXPECT_NE(perms & fs::perms::owner_read, fs::perms::none);
   EXPECT_NE(perms & fs::perms::owner_write, fs::perms::none);
-  EXPECT_EQ(perms & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec), fs::perms::none);
+  EXPECT_EQ(perms & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec),
+            fs::perms::none);
 }
 
 TEST_F(WholeRun, UsesAReadOnlyCountFileAndLeavesItForTheNextRun) {
