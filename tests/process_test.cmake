@@ -1,7 +1,19 @@
 # Runs the built tool as a user does: in a directory that holds "n.txt",
 # once without arguments and once with some. Each run must end with status 0,
 # print nothing, delete "n.txt" and write the same twelve-page script.
-# Called as: cmake -DTOOL=<tool> -DWORK_DIR=<scratch directory> -P process_test.cmake
+# Called as: cmake -DTOOL=<tool> -DWORK_DIR=<scratch directory> -P process_test.cmake [EMULATOR...]
+# The words after the script's name, if any, are the command that runs the
+# tool: Wine, for a Windows build.
+
+set(emulator "")
+math(EXPR last_argument "${CMAKE_ARGC} - 1")
+foreach(index RANGE ${last_argument})
+  if(DEFINED first_emulator_argument AND index GREATER_EQUAL first_emulator_argument)
+    list(APPEND emulator "${CMAKE_ARGV${index}}")
+  elseif(CMAKE_ARGV${index} STREQUAL "-P")
+    math(EXPR first_emulator_argument "${index} + 2")
+  endif()
+endforeach()
 
 set(expected "")
 foreach(page RANGE 1 12)
@@ -15,7 +27,7 @@ function(check_run directory)
   file(REMOVE_RECURSE "${directory}")
   file(MAKE_DIRECTORY "${directory}")
   file(WRITE "${directory}/n.txt" "12\n")
-  execute_process(COMMAND "${TOOL}" ${ARGN}
+  execute_process(COMMAND ${emulator} "${TOOL}" ${ARGN}
                   WORKING_DIRECTORY "${directory}"
                   RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
   if(NOT status STREQUAL "0")

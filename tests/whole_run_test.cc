@@ -4,55 +4,17 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "expected_script.h"
 #include "generator.h"
+#include "scratch_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class WholeRun : public testing::Test {
- protected:
-  void SetUp() override {
-    original_directory_ = fs::current_path();
-    std::random_device random;
-    do {
-      directory_ = fs::temp_directory_path() / ("djvu-split-script-test-" + std::to_string(random()));
-    } while (!fs::create_directory(directory_));
-    fs::current_path(directory_);
-  }
-
-  void TearDown() override {
-    fs::current_path(original_directory_);
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(directory_)) {
-      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-    }
-    fs::remove_all(directory_);
-  }
-
-  static void write_file(const char* name, const std::string& contents) {
-    std::ofstream(name, std::ios::binary | std::ios::trunc) << contents;
-  }
-
-  static std::string read_file(const char* name) {
-    std::ifstream file(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
-  static void make_read_only(const char* name) {
-    fs::permissions(name, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-  }
-
- private:
-  fs::path original_directory_;
-  fs::path directory_;
-};
+class WholeRun : public ScratchDirectoryTest {};
 
 TEST_F(WholeRun, WritesOnePageEntryPerPageAndDeletesTheCountFile) {
   const struct {
