@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
-# Builds the tool and runs it on the bundled sample page count,
-# examples/n.txt, in a scratch directory; then shows what it left there.
+# The tool's main job, end to end: builds it, makes a twelve-page sample
+# DjVu document, splits it with djvused through examples/split-document.sh,
+# and lists the files that the split produced.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/ensure-packages.sh
 
-ensure_packages cmake make g++
+ensure_packages cmake make g++ djvulibre-bin
 
 cmake --workflow --preset release >/dev/null
-tool="$PWD/build/release/djvu-split-script"
+export DJVU_SPLIT_SCRIPT=$PWD/build/release/djvu-split-script
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cp examples/n.txt "$scratch/"
-cd "$scratch"
+demo=$PWD/build/demo
+rm -rf "$demo"
+mkdir -p "$demo"
+bash examples/make-sample-document.sh "$demo/sample.djvu" 12
+echo "Made $demo/sample.djvu: $(djvused -e n "$demo/sample.djvu") pages, $(wc -c < "$demo/sample.djvu") bytes."
 
-echo "n.txt holds: $(cat n.txt)"
-status=0
-"$tool" || status=$?
-echo "exit status $status; the directory now holds: $(ls)"
-echo "script.txt has $(wc -l < script.txt) lines, $(wc -c < script.txt) bytes; the first six:"
-head -n 6 script.txt | sed 's/\r$/   (CR LF)/'
+bash examples/split-document.sh "$demo/sample.djvu" "$demo/sample-pages"
+
+echo "The script the tool wrote, first four of $(wc -l < "$demo/sample-pages/script.txt") lines:"
+head -n 4 "$demo/sample-pages/script.txt" | sed 's/\r$/   (CR LF)/'
+echo "The files the split produced:"
+cd "$demo/sample-pages/output"
+for page in *.djvu; do
+  echo "  output/$page  $(wc -c < "$page") bytes, $(djvused -e n "$page") page"
+done

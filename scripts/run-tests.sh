@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 . scripts/ensure-packages.sh
 
 ensure_i386_architecture
-ensure_packages cmake make g++ libgtest-dev googletest \
+ensure_packages cmake make g++ libgtest-dev googletest djvulibre-bin groff-base \
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64
 
 cmake --workflow --preset default
