@@ -19,14 +19,25 @@ PageNumberText format_page_number(std::int32_t page) { return PageNumberText(pag
 
 void open_split_script(TextWriter& script) { script.create_or_empty(kSplitScriptFileName); }
 
-void write_page_entry(TextWriter& script, std::int32_t page) {
-  script.write("select ");
-  script.write(PageNumberText(page).view());
-  script.write("\n");
-  script.flush();
+namespace {
 
-  script.write("save-page-with  output/");
-  script.write(format_page_number(page).view());
-  script.write(".djvu\n");
+// Hands the line to the script in one piece and flushes it, so that it
+// reaches the file in one write request.
+void write_line(TextWriter& script, std::string_view command, std::string_view number,
+                std::string_view suffix) {
+  // The longest line, a save line with an 11-character number, has 40.
+  std::array<char, 48> line{};
+  auto end = std::copy(command.begin(), command.end(), line.begin());
+  end = std::copy(number.begin(), number.end(), end);
+  end = std::copy(suffix.begin(), suffix.end(), end);
+  *end++ = '\n';
+  script.write({line.data(), static_cast<std::size_t>(end - line.begin())});
   script.flush();
+}
+
+}  // namespace
+
+void write_page_entry(TextWriter& script, std::int32_t page) {
+  write_line(script, "select ", PageNumberText(page).view(), "");
+  write_line(script, "save-page-with  output/", format_page_number(page).view(), ".djvu");
 }

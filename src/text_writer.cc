@@ -8,14 +8,32 @@ void TextWriter::create_or_empty(const char* name) {
 }
 
 void TextWriter::write(std::string_view text) {
-  for (const char c : text) {
-    const std::size_t needed = c == '\n' ? 2 : 1;
-    if (held_ + needed > buffer_.size()) flush();
-    // Unopened, a flush cannot make room either.
-    if (failed_ || held_ + needed > buffer_.size()) return;
-    if (c == '\n') buffer_[held_++] = '\r';
-    buffer_[held_++] = c;
+  // Copies each run of text up to a line feed at once; it matters, as the
+  // script is nearly all such runs.
+  for (std::size_t next = 0; next < text.size();) {
+    if (text[next] == '\n') {
+      if (!make_room(2)) return;
+      buffer_[held_++] = '\r';
+      buffer_[held_++] = '\n';
+      ++next;
+      continue;
+    }
+    const std::size_t run_end = std::min(text.find('\n', next), text.size());
+    while (next < run_end) {
+      if (!make_room(1)) return;
+      const std::size_t count = std::min(run_end - next, buffer_.size() - held_);
+      std::copy_n(text.begin() + static_cast<std::ptrdiff_t>(next), count,
+                  buffer_.begin() + static_cast<std::ptrdiff_t>(held_));
+      held_ += count;
+      next += count;
+    }
   }
+}
+
+bool TextWriter::make_room(std::size_t needed) {
+  if (held_ + needed > buffer_.size()) flush();
+  // Unopened or failed, a flush cannot make room.
+  return !failed_ && held_ + needed <= buffer_.size();
 }
 
 void TextWriter::flush() {

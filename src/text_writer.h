@@ -35,6 +35,10 @@ class TextWriter {
  private:
   static constexpr std::size_t kBufferSize = 512;
 
+  // Flushes when the held bytes leave less than needed; false when the text
+  // must be dropped: the stream has failed, or there is still no room.
+  bool make_room(std::size_t needed);
+
   DiskInterface& disk_;
   std::optional<FileHandle> file_;
   std::array<char, kBufferSize> buffer_{};

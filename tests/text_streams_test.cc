@@ -105,15 +105,31 @@ TEST(TextWriter, StoresLineFeedAsCarriageReturnLineFeedInOneWritePerFlush) {
 }
 
 TEST(TextWriter, WritesOutAFullBufferWithoutSplittingALineEnd) {
-  VirtualFileSystem disk;
-  const std::string text = std::string(511, 'a') + "\n" + "b\n";
-  {
-    TextWriter writer(disk);
-    writer.create_or_empty("f");
-    writer.write(text);
+  const std::string a511(511, 'a');
+  const std::string a512(512, 'a');
+  const struct {
+    std::string text;
+    Strings offered;
+  } cases[] = {
+      // The CR LF does not fit behind 511 bytes, so those go out first.
+      {a511 + "\nb\n", {a511, "\r\nb\r\n"}},
+      // One run of text longer than the buffer fills it again and again.
+      {a512 + a512 + "aaa\n", {a512, a512, "aaa\r\n"}},
+      {a512 + "\n", {a512, "\r\n"}},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.text.size());
+    VirtualFileSystem disk;
+    {
+      TextWriter writer(disk);
+      writer.create_or_empty("f");
+      writer.write(test.text);
+    }
+    std::string stored;
+    for (const std::string& write : test.offered) stored += write;
+    EXPECT_EQ(disk.files["f"].contents, stored);
+    EXPECT_EQ(disk.writes_offered("f"), test.offered);
   }
-  EXPECT_EQ(disk.files["f"].contents, std::string(511, 'a') + "\r\nb\r\n");
-  EXPECT_EQ(disk.writes_offered("f"), (Strings{std::string(511, 'a'), "\r\nb\r\n"}));
 }
 
 // Writes fail as the test says; the writer then gets "hello\n", a flush,
