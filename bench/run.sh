@@ -4,14 +4,14 @@
 # bash printf loop and an awk one-liner, all writing the same bytes. Runs are
 # interleaved; the figures are medians. Then peak memory (max RSS) at 1, 9999
 # and 100000 pages, and the number of write calls at 9999 pages.
-# Usage: bench/run.sh [ROUNDS]   (default 41)
+# Usage: bench/run.sh [ROUNDS]   (default 101)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/ensure-packages.sh
 
 ensure_packages cmake make g++ time strace
 
-rounds=${1:-41}
+rounds=${1:-101}
 pages=9999
 
 cmake --workflow --preset release >/dev/null
@@ -88,5 +88,16 @@ echo "$pages" > n.txt
 strace -qq -f -e trace=write -o writes.txt "$tool"
 echo "write calls at $pages pages: $(wc -l < writes.txt) (one per line: $((2 * pages)))"
 
+# Instruction counts do not vary from run to run as times do.
+if command -v valgrind >/dev/null; then
+  echo
+  for index in 0 1; do
+    rm -f script.txt
+    echo "$pages" > n.txt
+    instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null ${commands[$index]} 2>&1 |
+      sed -n 's/.*Collected : //p')
+    echo "instructions (callgrind) of the ${names[$index]} at $pages pages: $instructions"
+  done
+fi
 echo
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), Linux $(uname -r), $(g++ --version | head -1)"
